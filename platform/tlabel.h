@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QLabel>
+
+// An opaque text label that takes the size of its text (left edge fixed) whenever the text or
+// the font changes.
+class TLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit TLabel(QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption);
+
+protected:
+    void changeEvent(QEvent* event) override;
+};
