@@ -87,35 +87,40 @@ int main(int argc, char* argv[]) {
     for (int percent : {0, 50, 100}) {
         const QImage original = frame(percent);
         QImage work;
-        rows.push_back({"word scan", percent,
-                        bestMs(runs, [&] { work = original.copy(); },
-                               [&] { replaceColorInImage(work, kPickedColor, kReplacement, clock,
-                                                         quiet); })});
+        rows.push_back(
+            {"word scan", percent,
+             bestMs(
+                 runs, [&] { work = original.copy(); },
+                 [&] { replaceColorInImage(work, kPickedColor, kReplacement, clock, quiet); })});
     }
 
     const QImage zero = frame(0);
     std::size_t sink = 0;
     const auto* words = reinterpret_cast<const std::uint32_t*>(zero.constBits());
-    const double readMs = bestMs(runs, [] {}, [&] {
-        sink += static_cast<std::size_t>(
-            std::count(words, words + std::size_t(kWidth) * kHeight, kPicked));
-    });
+    const double readMs = bestMs(
+        runs, [] {},
+        [&] {
+            sink += static_cast<std::size_t>(
+                std::count(words, words + std::size_t(kWidth) * kHeight, kPicked));
+        });
 
     TImage control;
     double literalMs = 0;
     {
         const QImage original = frame(50);
         QImage work;
-        literalMs = bestMs(2, [&] { work = original.copy(); }, [&] {
-            NotifyingGrid grid(work, control);
-            replaceColorPerPixel(grid, kPickedColor, kReplacement, clock, quiet);
-        });
+        literalMs = bestMs(
+            2, [&] { work = original.copy(); },
+            [&] {
+                NotifyingGrid grid(work, control);
+                replaceColorPerPixel(grid, kPickedColor, kReplacement, clock, quiet);
+            });
     }
 
     std::printf("%-28s %10.2f ms\n", "read pass (std::count)", readMs);
     for (const Row& row : rows) {
-        std::printf("%-18s %3d %% match %10.2f ms   %5.2fx the read pass\n", row.name,
-                    row.percent, row.ms, row.ms / readMs);
+        std::printf("%-18s %3d %% match %10.2f ms   %5.2fx the read pass\n", row.name, row.percent,
+                    row.ms, row.ms / readMs);
     }
     std::printf("%-18s  50 %% match %10.2f ms\n", "literal per-pixel", literalMs);
     std::printf("word scan at 50 %% is %.1fx faster than the literal path\n",

@@ -9,9 +9,8 @@ std::string applicationTitle(const std::string& executablePath) {
         separator == std::string::npos ? executablePath : executablePath.substr(separator + 1);
     name = name.substr(0, name.find('.'));
     if (name.size() > 1) {
-        std::transform(name.begin() + 1, name.end(), name.begin() + 1, [](unsigned char c) {
-            return static_cast<char>(std::tolower(c));
-        });
+        std::transform(name.begin() + 1, name.end(), name.begin() + 1,
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     }
     return name;
 }

@@ -1,3 +1,5 @@
 #include "core/error_text.h"
 
-std::string errorBoxText(const std::string& message) { return message + "."; }
+std::string errorBoxText(const std::string& message) {
+    return message + ".";
+}

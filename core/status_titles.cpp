@@ -7,4 +7,6 @@ int progressPercent(int row, int height) {
     return static_cast<int>(static_cast<std::int64_t>(row) * 100 / height);
 }
 
-std::string progressTitle(int percent) { return "brenip - " + std::to_string(percent) + "%"; }
+std::string progressTitle(int percent) {
+    return "brenip - " + std::to_string(percent) + "%";
+}

@@ -13,12 +13,9 @@ namespace {
 
 QByteArray readerFormatOf(const QString& mimeType) {
     static const QHash<QString, QByteArray> formats{
-        {QStringLiteral("image/png"), "png"},
-        {QStringLiteral("image/bmp"), "bmp"},
-        {QStringLiteral("image/x-bmp"), "bmp"},
-        {QStringLiteral("image/x-portable-pixmap"), "ppm"},
-        {QStringLiteral("image/gif"), "gif"},
-        {QStringLiteral("image/jpeg"), "jpeg"},
+        {QStringLiteral("image/png"), "png"},   {QStringLiteral("image/bmp"), "bmp"},
+        {QStringLiteral("image/x-bmp"), "bmp"}, {QStringLiteral("image/x-portable-pixmap"), "ppm"},
+        {QStringLiteral("image/gif"), "gif"},   {QStringLiteral("image/jpeg"), "jpeg"},
     };
     return formats.value(mimeType);
 }
@@ -70,9 +67,9 @@ std::optional<QImage> indexedOn(const QImage& pixels, QList<QRgb> palette) {
 
 const QStringList& readableImageFormats() {
     static const QStringList formats{
-        QStringLiteral("image/png"),  QStringLiteral("image/bmp"),
+        QStringLiteral("image/png"),   QStringLiteral("image/bmp"),
         QStringLiteral("image/x-bmp"), QStringLiteral("image/x-portable-pixmap"),
-        QStringLiteral("image/gif"),  QStringLiteral("image/jpeg"),
+        QStringLiteral("image/gif"),   QStringLiteral("image/jpeg"),
     };
     return formats;
 }

@@ -4,7 +4,9 @@
 
 #include <QColor>
 
-constexpr TColor toTColor(QRgb rgb) { return rgbColor(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+constexpr TColor toTColor(QRgb rgb) {
+    return rgbColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
 
 inline QColor toQColor(TColor color) {
     return QColor(redOf(color), greenOf(color), blueOf(color));

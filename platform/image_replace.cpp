@@ -9,7 +9,9 @@
 
 namespace {
 
-bool holdsOpaqueWords(const QImage& image) { return image.format() == QImage::Format_RGB32; }
+bool holdsOpaqueWords(const QImage& image) {
+    return image.format() == QImage::Format_RGB32;
+}
 
 // RGB32 stores 0xffRRGGBB; a TColor with anything in bits 24-31 (CLR_INVALID) has no word.
 std::optional<std::uint32_t> wordOf(TColor color) {

@@ -6,11 +6,15 @@
 
 namespace {
 
-QClipboard* systemClipboard() { return QGuiApplication::clipboard(); }
+QClipboard* systemClipboard() {
+    return QGuiApplication::clipboard();
+}
 
 } // namespace
 
-void QtClipboardBackend::setText(const QString& text) { systemClipboard()->setText(text); }
+void QtClipboardBackend::setText(const QString& text) {
+    systemClipboard()->setText(text);
+}
 
 QStringList QtClipboardBackend::formats() {
     const QMimeData* offered = systemClipboard()->mimeData();
@@ -22,7 +26,9 @@ QByteArray QtClipboardBackend::data(const QString& format) {
     return offered ? offered->data(format) : QByteArray();
 }
 
-void QtClipboardBackend::clear() { systemClipboard()->clear(); }
+void QtClipboardBackend::clear() {
+    systemClipboard()->clear();
+}
 
 bool QtClipboardBackend::place(const QString& format, const QByteArray& bytes) {
     auto* content = new QMimeData;

@@ -13,7 +13,9 @@ namespace {
 
 // The window font is designed for "ＭＳ Ｐゴシック"; where it is absent, IPAPGothic is the
 // closest proportional Japanese gothic face that Linux distributions ship.
-void mapDesignedFontFaces() { QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")); }
+void mapDesignedFontFaces() {
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+}
 
 const Exception& unknownFailure() {
     static const Exception failure("不明な例外が発生しました");
@@ -34,7 +36,9 @@ TApplication::TApplication(int& argc, char** argv)
 
 TApplication::~TApplication() = default;
 
-TApplication* TApplication::current() { return qobject_cast<TApplication*>(instance()); }
+TApplication* TApplication::current() {
+    return qobject_cast<TApplication*>(instance());
+}
 
 void TApplication::Run() {
     if (mainForm_)

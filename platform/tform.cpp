@@ -1,7 +1,6 @@
 #include "platform/tform.h"
 
 #include "core/layout_scaling.h"
-#include "platform/window_system.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -21,11 +20,6 @@ void TForm::setFrameBounds(const QRect& frame) {
     designedFrame_ = frame;
     move(frame.topLeft());
     resize(frame.size());
-}
-
-void TForm::setCaption(const QString& caption) {
-    setWindowTitle(caption);
-    flushWindowSystem();
 }
 
 void TForm::Loaded() {

@@ -16,11 +16,6 @@ public:
     // The designed window font height: negative, the character height in pixels at 96 dpi.
     void setFontHeight(int height) { designedFontHeight_ = height; }
 
-    QString Caption() const { return windowTitle(); }
-    // Sets the title and sends it to the window system at once, so that the title bar shows it
-    // even while a handler keeps the event loop from running.
-    void setCaption(const QString& caption);
-
     // The height of "0" in the window font, as measured when the form was loaded.
     int measuredTextHeight() const { return measuredTextHeight_; }
 

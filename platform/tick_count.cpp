@@ -17,6 +17,10 @@ TickSource& tickSource() {
 
 } // namespace
 
-std::uint32_t GetTickCount() { return tickSource()(); }
+std::uint32_t GetTickCount() {
+    return tickSource()();
+}
 
-void setTickSource(TickSource source) { tickSource() = source ? std::move(source) : systemTicks; }
+void setTickSource(TickSource source) {
+    tickSource() = source ? std::move(source) : systemTicks;
+}

@@ -46,7 +46,9 @@ TColor TImage::Pixel(int x, int y) {
     return toTColor(canvas.pixel(x, y));
 }
 
-void TImage::fillCanvas(TColor color) { Canvas().fill(toQColor(color)); }
+void TImage::fillCanvas(TColor color) {
+    Canvas().fill(toQColor(color));
+}
 
 void TImage::paintEvent(QPaintEvent*) {
     if (!picture_)
@@ -64,9 +66,13 @@ void TImage::raiseMouseDown(QMouseEvent* event) {
 
 // Qt grabs the mouse for the control from any press until the last button is released, so a
 // drag that leaves the control keeps reporting moves here, in the control's coordinates.
-void TImage::mousePressEvent(QMouseEvent* event) { raiseMouseDown(event); }
+void TImage::mousePressEvent(QMouseEvent* event) {
+    raiseMouseDown(event);
+}
 
-void TImage::mouseDoubleClickEvent(QMouseEvent* event) { raiseMouseDown(event); }
+void TImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    raiseMouseDown(event);
+}
 
 void TImage::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = pixelPositionOf(*event);

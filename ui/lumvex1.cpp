@@ -40,30 +40,36 @@ void TForm1::PickColorAt(int X, int Y) {
     ui->Image2->Refresh();
 }
 
-void TForm1::Image1MouseDown(TImage*, TMouseButton, TShiftState, int X, int Y) { PickColorAt(X, Y); }
+void TForm1::Image1MouseDown(TImage*, TMouseButton, TShiftState, int X, int Y) {
+    PickColorAt(X, Y);
+}
 
 void TForm1::Image1MouseMove(TImage*, TShiftState Shift, int X, int Y) {
     if (Shift.testFlag(ssLeft))
         PickColorAt(X, Y);
 }
 
-void TForm1::Button1Click(TButton*) { PasteFromClipboard(); }
+void TForm1::Button1Click(TButton*) {
+    PasteFromClipboard();
+}
 
+// Qt sends a new title to the X server at once, so the title bar follows the scan although the
+// event loop does not run until it ends.
 void TForm1::Button2Click(TButton*) {
     if (!ColorDialog1->Execute())
         return;
-    setCaption(QString::fromLatin1(kReplaceStartedTitle));
+    setWindowTitle(QString::fromLatin1(kReplaceStartedTitle));
     replaceColorInImage(
         ui->Image1->Canvas(), PickedColor, ColorDialog1->Color(), GetTickCount,
-        [this](int percent) { setCaption(QString::fromStdString(progressTitle(percent))); });
-    setCaption(QString::fromLatin1(kReplaceDoneTitle));
+        [this](int percent) { setWindowTitle(QString::fromStdString(progressTitle(percent))); });
+    setWindowTitle(QString::fromLatin1(kReplaceDoneTitle));
     ui->Image1->Changed();
 }
 
 void TForm1::BtnCopyClick(TButton*) {
     // A picture that holds nothing leaves the clipboard emptied, with nothing placed.
     Clipboard()->Assign(ui->Image1->Picture());
-    setCaption(QString::fromLatin1(kCopiedTitle));
+    setWindowTitle(QString::fromLatin1(kCopiedTitle));
 }
 
 void TForm1::PasteFromClipboard() {

@@ -12,9 +12,12 @@ private slots:
 void TestErrorText::text_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("no full stop gets one") << "ｼｽﾃﾑ ﾘｿｰｽが足りません" << "ｼｽﾃﾑ ﾘｿｰｽが足りません.";
-    QTest::newRow("a full stop gets another") << "Disk full." << "Disk full..";
-    QTest::newRow("empty message") << "" << ".";
+    QTest::newRow("no full stop gets one") << "ｼｽﾃﾑ ﾘｿｰｽが足りません"
+                                           << "ｼｽﾃﾑ ﾘｿｰｽが足りません.";
+    QTest::newRow("a full stop gets another") << "Disk full."
+                                              << "Disk full..";
+    QTest::newRow("empty message") << ""
+                                   << ".";
 }
 
 void TestErrorText::text() {

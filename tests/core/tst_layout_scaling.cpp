@@ -35,7 +35,8 @@ void TestLayoutScaling::bounds_data() {
     QTest::addColumn<Bounds>("expected");
     const Bounds image1{0, 24, 105, 105};
     QTest::newRow("height 12: nothing moves") << image1 << 12 << image1;
-    QTest::newRow("height 15: Image1 at (0, 30), 131x131") << image1 << 15 << Bounds{0, 30, 131, 131};
+    QTest::newRow("height 15: Image1 at (0, 30), 131x131")
+        << image1 << 15 << Bounds{0, 30, 131, 131};
     QTest::newRow("substituted face of 13") << image1 << 13 << Bounds{0, 26, 114, 114};
     QTest::newRow("swatch by 13/12: edges round separately")
         << Bounds{80, 4, 16, 16} << 13 << Bounds{87, 4, 17, 18};

@@ -81,8 +81,8 @@ void TestReplaceScan::semantics_data() {
     QTest::newRow("replacement equal to another pixel")
         << 3 << std::vector<TColor>{red, blue, red} << red << blue
         << std::vector<TColor>{blue, blue, blue};
-    QTest::newRow("black before any sample")
-        << 2 << std::vector<TColor>{0, white} << TColor{0} << red << std::vector<TColor>{red, white};
+    QTest::newRow("black before any sample") << 2 << std::vector<TColor>{0, white} << TColor{0}
+                                             << red << std::vector<TColor>{red, white};
     QTest::newRow("empty grid") << 0 << std::vector<TColor>{} << TColor{0} << red
                                 << std::vector<TColor>{};
 }

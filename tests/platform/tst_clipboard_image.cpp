@@ -72,14 +72,14 @@ void TestClipboardImage::decodesIntoWorkingFormats_data() {
                              << int(QImage::Format_RGB32) << 0;
     QTest::newRow("rgb bmp") << sample(QImage::Format_RGB32) << "image/bmp"
                              << int(QImage::Format_RGB32) << 0;
-    QTest::newRow("16-bit channels") << sample(QImage::Format_RGBX64) << "image/png"
-                                     << int(QImage::Format_RGB32) << 0;
+    QTest::newRow("16-bit channels")
+        << sample(QImage::Format_RGBX64) << "image/png" << int(QImage::Format_RGB32) << 0;
     QTest::newRow("grey") << sample(QImage::Format_Grayscale8) << "image/png"
                           << int(QImage::Format_RGB32) << 0;
-    QTest::newRow("palette keeps its table") << paletted() << "image/png"
-                                             << int(QImage::Format_RGB32) << 3;
-    QTest::newRow("two-colour stays two-colour") << twoColour() << "image/png"
-                                                 << int(QImage::Format_Mono) << 0;
+    QTest::newRow("palette keeps its table")
+        << paletted() << "image/png" << int(QImage::Format_RGB32) << 3;
+    QTest::newRow("two-colour stays two-colour")
+        << twoColour() << "image/png" << int(QImage::Format_Mono) << 0;
     QTest::newRow("two-colour bmp") << twoColour() << "image/bmp" << int(QImage::Format_Mono) << 0;
 }
 
@@ -120,17 +120,16 @@ void TestClipboardImage::badDataFails_data() {
     QTest::newRow("truncated png") << png.left(png.size() / 2) << "image/png" << invalid;
     QTest::newRow("header only") << png.left(40) << "image/png" << invalid;
     QTest::newRow("png served as bmp") << png << "image/bmp" << invalid;
-    QTest::newRow("png declares 100000x100000") << pngHeaderDeclaring(100000, 100000)
-                                                << "image/png" << tooLarge;
-    QTest::newRow("png declares 40000x30000") << pngHeaderDeclaring(40000, 30000) << "image/png"
-                                              << tooLarge;
-    QTest::newRow("png declares 64x64, no pixels") << pngHeaderDeclaring(64, 64) << "image/png"
-                                                   << invalid;
-    QTest::newRow("bmp beyond its reader's limit") << bmpHeaderDeclaring(100000, 100000)
-                                                   << "image/bmp" << invalid;
+    QTest::newRow("png declares 100000x100000")
+        << pngHeaderDeclaring(100000, 100000) << "image/png" << tooLarge;
+    QTest::newRow("png declares 40000x30000")
+        << pngHeaderDeclaring(40000, 30000) << "image/png" << tooLarge;
+    QTest::newRow("png declares 64x64, no pixels")
+        << pngHeaderDeclaring(64, 64) << "image/png" << invalid;
+    QTest::newRow("bmp beyond its reader's limit")
+        << bmpHeaderDeclaring(100000, 100000) << "image/bmp" << invalid;
     QTest::newRow("declares zero width") << bmpHeaderDeclaring(0, 10) << "image/bmp" << invalid;
-    QTest::newRow("declared but no pixels") << bmpHeaderDeclaring(64, 64) << "image/bmp"
-                                            << invalid;
+    QTest::newRow("declared but no pixels") << bmpHeaderDeclaring(64, 64) << "image/bmp" << invalid;
 }
 
 void TestClipboardImage::badDataFails() {

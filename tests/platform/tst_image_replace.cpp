@@ -9,8 +9,8 @@
 
 namespace {
 
-const std::vector<QRgb> inks{qRgb(255, 0, 0), qRgb(0, 0, 0), qRgb(255, 255, 255),
-                             qRgb(254, 0, 0), qRgb(12, 34, 56)};
+const std::vector<QRgb> inks{qRgb(255, 0, 0), qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(254, 0, 0),
+                             qRgb(12, 34, 56)};
 
 // RGB32 rows padded beyond their width, so that stride and width differ.
 QImage paddedRgb(int width, int height, std::vector<uchar>& storage) {
@@ -56,8 +56,8 @@ void TestImageReplace::fastScanMatchesPerPixelScan_data() {
         const char* name;
         QSize size;
     };
-    const Shape shapes[] = {{"0x0", {0, 0}},         {"1xN", {1, 257}},      {"Nx1", {4099, 1}},
-                            {"odd width", {37, 23}}, {"wide", {4100, 3}},    {"square", {64, 64}}};
+    const Shape shapes[] = {{"0x0", {0, 0}},         {"1xN", {1, 257}},   {"Nx1", {4099, 1}},
+                            {"odd width", {37, 23}}, {"wide", {4100, 3}}, {"square", {64, 64}}};
     for (const Shape& shape : shapes) {
         const QByteArray name(shape.name);
         QTest::newRow(name + " rgb none") << shape.size << false << 0 << red << blue;
@@ -78,9 +78,11 @@ void TestImageReplace::fastScanMatchesPerPixelScan() {
     QFETCH(int, matchPercent);
     QFETCH(TColor, picked);
     QFETCH(TColor, replacement);
-    QRandomGenerator random(static_cast<quint32>(size.width() * 131 + size.height() + matchPercent));
+    QRandomGenerator random(
+        static_cast<quint32>(size.width() * 131 + size.height() + matchPercent));
     std::vector<uchar> storage;
-    QImage original = twoColour ? QImage(size, QImage::Format_Mono) : paddedRgb(size.width(), size.height(), storage);
+    QImage original = twoColour ? QImage(size, QImage::Format_Mono)
+                                : paddedRgb(size.width(), size.height(), storage);
     if (twoColour)
         original.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     paint(original, matchPercent, toQColor(visibleColor(picked)).rgb(), random);
@@ -99,7 +101,8 @@ void TestImageReplace::writesNothingBeyondTheRows() {
     std::vector<uchar> storage;
     QImage image = paddedRgb(5, 4, storage);
     image.fill(qRgb(255, 0, 0));
-    replaceColorInImage(image, rgbColor(255, 0, 0), 0, [] { return 0u; }, [](int) {});
+    replaceColorInImage(
+        image, rgbColor(255, 0, 0), 0, [] { return 0u; }, [](int) {});
     for (int y = 0; y < 4; ++y) {
         const uchar* padding = storage.data() + y * image.bytesPerLine() + 5 * 4;
         QVERIFY(std::all_of(padding, padding + 12, [](uchar byte) { return byte == 0xAB; }));

@@ -35,9 +35,7 @@ public:
 
     // Mouse positions on Image1 in the window's coordinates, so that Qt routes them as it would
     // a real pointer: to whatever lies on top there.
-    QPoint onImage1(int x, int y) const {
-        return image1()->mapTo(form->window(), QPoint(x, y));
-    }
+    QPoint onImage1(int x, int y) const { return image1()->mapTo(form->window(), QPoint(x, y)); }
 
     std::unique_ptr<TForm1> form;
 };
@@ -47,7 +45,8 @@ inline QImage quadrantPicture() {
     QImage picture(20, 20, QImage::Format_RGB32);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 20; ++x)
-            picture.setPixel(x, y, y < 10 ? (x < 10 ? qRgb(255, 0, 0) : qRgb(0, 255, 0))
-                                          : (x < 10 ? qRgb(0, 0, 255) : qRgb(0, 0, 0)));
+            picture.setPixel(x, y,
+                             y < 10 ? (x < 10 ? qRgb(255, 0, 0) : qRgb(0, 255, 0))
+                                    : (x < 10 ? qRgb(0, 0, 255) : qRgb(0, 0, 0)));
     return picture;
 }

@@ -29,10 +29,11 @@ void expectErrorBox(QString& text) {
         text = box->text();
         box->button(QMessageBox::Ok)->click();
     });
-
 }
 
-QString messageOf(const Exception& error) { return QString::fromStdString(error.what()) + "."; }
+QString messageOf(const Exception& error) {
+    return QString::fromStdString(error.what()) + ".";
+}
 
 } // namespace
 
@@ -110,8 +111,8 @@ void TestClipboardExchange::unusableBitmapFailsAndKeepsImage_data() {
     QTest::newRow("corrupt data") << QByteArray("\x89PNG garbage") << false << invalid;
     QTest::newRow("truncated png") << whole.left(whole.size() - 30) << false << invalid;
     QTest::newRow("owner refuses the data") << whole << true << invalid;
-    QTest::newRow("larger than can be held") << pngHeaderDeclaring(60000, 60000) << false
-                                             << messageOf(EOutOfResources());
+    QTest::newRow("larger than can be held")
+        << pngHeaderDeclaring(60000, 60000) << false << messageOf(EOutOfResources());
 }
 
 void TestClipboardExchange::unusableBitmapFailsAndKeepsImage() {
@@ -145,9 +146,9 @@ void TestClipboardExchange::copyReplacesSampleText() {
     QCOMPARE(clipboard.state.content.keys(), QStringList{"text/plain"});
     f.button("BtnCopy")->click();
     QCOMPARE(clipboard.state.content.keys(), QStringList{png});
-    QCOMPARE(QImage::fromData(clipboard.state.content.value(png)).convertToFormat(
-                 QImage::Format_RGB32),
-             gradient(64, 48));
+    QCOMPARE(
+        QImage::fromData(clipboard.state.content.value(png)).convertToFormat(QImage::Format_RGB32),
+        gradient(64, 48));
     QCOMPARE(f.form->windowTitle(), QStringLiteral("lumvex - Copyed"));
     // Paste after Copy gives back an identical working image.
     f.button("Button1")->click();

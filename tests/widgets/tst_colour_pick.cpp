@@ -54,13 +54,17 @@ void TestColourPick::everyButtonSamples_data() {
     QTest::addColumn<QString>("readout");
     QTest::addColumn<QString>("clipboard");
     QTest::newRow("left on red") << Qt::LeftButton << QPoint(3, 3) << rgbColor(255, 0, 0)
-                                 << "RGB:255,0,0" << "#ff0000";
-    QTest::newRow("right on green") << Qt::RightButton << QPoint(15, 3) << rgbColor(0, 255, 0)
-                                    << "RGB:0,255,0" << "#00ff00";
-    QTest::newRow("middle on blue") << Qt::MiddleButton << QPoint(3, 15) << rgbColor(0, 0, 255)
-                                    << "RGB:0,0,255" << "#0000ff";
-    QTest::newRow("left on black, last pixel") << Qt::LeftButton << QPoint(19, 19) << TColor{0}
-                                               << "RGB:0,0,0" << "#000000";
+                                 << "RGB:255,0,0"
+                                 << "#ff0000";
+    QTest::newRow("right on green")
+        << Qt::RightButton << QPoint(15, 3) << rgbColor(0, 255, 0) << "RGB:0,255,0"
+        << "#00ff00";
+    QTest::newRow("middle on blue")
+        << Qt::MiddleButton << QPoint(3, 15) << rgbColor(0, 0, 255) << "RGB:0,0,255"
+        << "#0000ff";
+    QTest::newRow("left on black, last pixel")
+        << Qt::LeftButton << QPoint(19, 19) << TColor{0} << "RGB:0,0,0"
+        << "#000000";
 }
 
 void TestColourPick::everyButtonSamples() {

@@ -51,7 +51,8 @@ void TestErrorBox::handlerExceptionShowsBox_data() {
     QTest::newRow("platform message gets a full stop")
         << QString::fromStdString(EOutOfResources().what())
         << QStringLiteral("ｼｽﾃﾑ ﾘｿｰｽが足りません.");
-    QTest::newRow("final full stop gets a second") << "Stopped." << "Stopped..";
+    QTest::newRow("final full stop gets a second") << "Stopped."
+                                                   << "Stopped..";
 }
 
 void TestErrorBox::handlerExceptionShowsBox() {

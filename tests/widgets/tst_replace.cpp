@@ -132,7 +132,8 @@ void TestReplace::titlesFollowTheClock() {
     f.image1()->setPicture({tall, {}});
     // The clock passes the interval once row 74 has been recoloured.
     TImage* image = f.image1();
-    setTickSource([image] { return image->Canvas().pixel(2, 74) == qRgb(255, 255, 0) ? 5000u : 0u; });
+    setTickSource(
+        [image] { return image->Canvas().pixel(2, 74) == qRgb(255, 255, 0) ? 5000u : 0u; });
     QSignalSpy titles(f.form.get(), &QWidget::windowTitleChanged);
     f.chooser.answers = {yellow};
     f.replace();
@@ -146,7 +147,7 @@ void TestReplace::twoColourImageTakesNearestColour() {
     mono.fill(0);
     mono.setPixel(4, 2, 1);
     f.image1()->setPicture({mono, {}});
-    f.sampleAt(0, 0); // black
+    f.sampleAt(0, 0);                              // black
     f.chooser.answers = {rgbColor(200, 210, 190)}; // light: white is nearest
     f.replace();
     const QImage& result = f.image1()->Canvas();
