@@ -9,7 +9,8 @@
 
 #include <optional>
 
-// Shows a picture unscaled from its top-left corner, so a mouse position is a pixel position.
+// Shows a picture unscaled from its top-left corner, one image pixel per device pixel, and
+// reports mouse positions as pixel positions in the picture.
 // The picture holds nothing until it is first assigned or its canvas is first asked for.
 class TImage : public QWidget {
     Q_OBJECT
@@ -54,6 +55,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    QSize logicalSizeOf(const QSize& pixels) const;
+    QPoint pixelPositionOf(const QMouseEvent& event) const;
     void raiseMouseDown(QMouseEvent* event);
 
     bool autoSize_ = false;

@@ -5,7 +5,7 @@
 #                           and clang for the sanitizer and fuzzing builds
 set -euo pipefail
 
-build_packages=(g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+build_packages=(g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
                 fonts-ipafont-gothic)
 test_packages=(xvfb xauth openbox x11-utils xclip xdotool imagemagick file clang
                libclang-rt-14-dev)

@@ -167,13 +167,14 @@ shows() {
     same_below_first_row "$WORK/shown.png" "$2"
 }
 
-# same_below_first_row <a> <b>: pixel-for-pixel equal, ignoring row 0 (the buttons' last row
-# covers Image1's first row where they overlap).
+# same_below_first_row <a> <b>: pixel-for-pixel equal, ignoring the top COVERED_ROWS rows
+# (default 1): the buttons' last row covers Image1's first row where they overlap, two device
+# rows at a device pixel ratio of 2.
 same_below_first_row() {
-    local height
+    local height skip=${COVERED_ROWS:-1}
     height=$(identify -format '%h' "$1")
-    convert "$1" -crop "x$((height - 1))+0+1" +repage "$WORK/a.png"
-    convert "$2" -crop "x$((height - 1))+0+1" +repage "$WORK/b.png"
+    convert "$1" -crop "x$((height - skip))+0+$skip" +repage "$WORK/a.png"
+    convert "$2" -crop "x$((height - skip))+0+$skip" +repage "$WORK/b.png"
     [[ "$(pixels_differ "$WORK/a.png" "$WORK/b.png")" == 0 ]]
 }
 
