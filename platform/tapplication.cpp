@@ -30,6 +30,8 @@ TApplication::TApplication(int& argc, char** argv)
     // The title names the program to the desktop (the window class on X11); the window's own
     // caption stays its status line.
     setApplicationName(title_);
+    // Ties the windows to the installed desktop entry (its icon, the Wayland application id).
+    setDesktopFileName(QStringLiteral("org.lumvex.Lumvex"));
     setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
     mapDesignedFontFaces();
 }
