@@ -1,13 +1,16 @@
 #include "platform/tform.h"
 
 #include "core/layout_scaling.h"
+#include "platform/event_dispatch.h"
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QScreen>
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 TForm::TForm(QWidget* parent)
     : QScrollArea(parent) {
@@ -20,6 +23,13 @@ void TForm::setFrameBounds(const QRect& frame) {
     designedFrame_ = frame;
     move(frame.topLeft());
     resize(frame.size());
+}
+
+void TForm::whenClipboardReadable(std::function<void()> action) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        onFirstActivation_ = std::move(action);
+    else
+        action();
 }
 
 void TForm::Loaded() {
@@ -69,6 +79,8 @@ void TForm::matchFrameToDesign() {
 
 bool TForm::event(QEvent* event) {
     const bool handled = QScrollArea::event(event);
+    if (event->type() == QEvent::WindowActivate && onFirstActivation_)
+        dispatchEvent(std::exchange(onFirstActivation_, nullptr));
     if (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
         event->type() == QEvent::Show)
         matchFrameToDesign();

@@ -26,7 +26,7 @@ TForm1::TForm1(QWidget* owner)
     connect(ui->Button2, &TButton::OnClick, this, &TForm1::Button2Click);
     connect(ui->BtnCopy, &TButton::OnClick, this, &TForm1::BtnCopyClick);
 
-    PasteFromClipboard();
+    whenClipboardReadable([this] { PasteFromClipboard(); });
 }
 
 TForm1::~TForm1() = default;
