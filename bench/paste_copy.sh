@@ -56,9 +56,10 @@ timeout 120 xclip -selection clipboard -o -t image/png >"$WORK/piped.png"
 pipe_copy_ms=$(($(now_ms) - started))
 
 echo "8K PNG: $(($(stat -c %s "$WORK/8k.png") / 1024)) KiB, pixels ${image_mb} MiB"
-printf '%-28s %8d ms   pipeline %8d ms   ratio %.2f\n' "Paste to image in place" \
-    "$paste_ms" "$pipe_paste_ms" "$(echo "$paste_ms / $pipe_paste_ms" | bc -l)"
-printf '%-28s %8d ms   pipeline %8d ms   ratio %.2f\n' "Copy to image read back" \
-    "$copy_ms" "$pipe_copy_ms" "$(echo "$copy_ms / $pipe_copy_ms" | bc -l)"
-printf 'peak memory above idle: %d MiB = %.2fx the image\n' $(((peak_kb - idle_kb) / 1024)) \
-    "$(echo "($peak_kb - $idle_kb) / 1024 / $image_mb" | bc -l)"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+printf '%-28s %8d ms   pipeline %8d ms   ratio %s\n' "Paste to image in place" \
+    "$paste_ms" "$pipe_paste_ms" "$(ratio "$paste_ms" "$pipe_paste_ms")"
+printf '%-28s %8d ms   pipeline %8d ms   ratio %s\n' "Copy to image read back" \
+    "$copy_ms" "$pipe_copy_ms" "$(ratio "$copy_ms" "$pipe_copy_ms")"
+printf 'peak memory above idle: %d MiB = %sx the image\n' $(((peak_kb - idle_kb) / 1024)) \
+    "$(ratio "$((peak_kb - idle_kb))" "$((image_mb * 1024))")"

@@ -6,10 +6,10 @@
 set -euo pipefail
 
 build_packages=(g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-                fonts-ipafont-gothic)
+                fonts-ipafont-gothic qt6-wayland)
 test_packages=(xvfb xauth openbox x11-utils xclip xdotool imagemagick file clang
                libclang-rt-14-dev desktop-file-utils appstream lintian dpkg-dev
-               qt6-wayland weston wl-clipboard)
+               weston wl-clipboard)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-build}" == test ]]; then
