@@ -14,8 +14,7 @@ for run in $(seq 10); do
     start_lumvex
     win=$(wait_window lumvex)
     times+=($((($(date +%s%N) - started) / 1000000)))
-    press "$win" alt+F4
-    wait_exit "$LUMVEX_PID" 10
+    close_window "$win" "$LUMVEX_PID"
 done
 sorted=$(printf '%s\n' "${times[@]}" | sort -n | tr '\n' ' ')
 echo "launch to window shown (ms), sorted: $sorted"

@@ -3,7 +3,6 @@
 #include <string>
 
 // Window titles the program uses as its status line.
-inline constexpr const char* kInitialTitle = "lumvex";
 inline constexpr const char* kReplaceStartedTitle = "brenip - 0%";
 inline constexpr const char* kReplaceDoneTitle = "brenip - OK";
 inline constexpr const char* kCopiedTitle = "lumvex - Copyed";

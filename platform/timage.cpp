@@ -12,7 +12,6 @@
 
 // The picture is drawn one image pixel per device pixel, whatever the device pixel ratio, so
 // the control's size in Qt's logical units is the picture's divided by that ratio, rounded up.
-
 QSize TImage::logicalSizeOf(const QSize& pixels) const {
     const qreal ratio = devicePixelRatioF();
     return {static_cast<int>(std::ceil(pixels.width() / ratio)),

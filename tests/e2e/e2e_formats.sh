@@ -14,8 +14,7 @@ round_trip() { # round_trip <png>: Paste at start-up, then Copy; the copy lands 
     wait_title "$win" "lumvex - Copyed"
     clipboard_out -t image/png >"$WORK/copied.png"
     [[ "$(pixels_differ "$1" "$WORK/copied.png")" == 0 ]] || fail "$(basename "$1") changed"
-    press "$win" alt+F4
-    wait_exit "$LUMVEX_PID" 10
+    close_window "$win" "$LUMVEX_PID"
 }
 
 convert -size 64x40 pattern:checkerboard -monochrome "PNG8:$WORK/mono.png"

@@ -24,7 +24,6 @@ for target in $targets; do
     esac
 done
 
-xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4
-wait_exit "$LUMVEX_PID" 10
+close_window "$win" "$LUMVEX_PID"
 [[ $EXIT_CODE == 0 ]] || fail "exit code $EXIT_CODE"
 echo "PASS"

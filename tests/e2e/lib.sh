@@ -200,3 +200,19 @@ choose_in_dialog() {
     xdotool type --delay 20 "$1"
     xdotool key --clearmodifiers Return
 }
+
+# close_window <window> <pid>: Alt+F4 through the window manager, again until the program ends
+# (a press that comes before the window manager has taken the window on is lost); sets
+# EXIT_CODE.
+close_window() {
+    local deadline=$((SECONDS + 15))
+    while kill -0 "$2" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "lumvex did not end"
+        xdotool windowactivate --sync "$1" key --clearmodifiers alt+F4 2>/dev/null || true
+        for _ in $(seq 20); do
+            kill -0 "$2" 2>/dev/null || break
+            sleep 0.05
+        done
+    done
+    wait_exit "$2" 1
+}

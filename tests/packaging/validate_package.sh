@@ -38,7 +38,6 @@ trap 'cleanup; rm -rf "$scratch"' EXIT
 start_display with-wm
 start_lumvex
 win=$(wait_window lumvex)
-press "$win" alt+F4
-wait_exit "$LUMVEX_PID" 10
+close_window "$win" "$LUMVEX_PID"
 [[ $EXIT_CODE == 0 ]] || { echo "FAIL: exit code $EXIT_CODE"; exit 1; }
 echo "PASS"
