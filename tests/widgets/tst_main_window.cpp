@@ -2,6 +2,7 @@
 #include "tests/support/form_fixture.h"
 #include "tests/support/test_application.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QScreen>
 #include <QScrollBar>
@@ -25,6 +26,8 @@ private slots:
     void autoScrollReachesLargePicture();
     void narrowWindowScrollsAndMovesNothing();
     void closingEndsTheLoop();
+    void everyControlIsNamedForScreenReaders_data();
+    void everyControlIsNamedForScreenReaders();
 };
 
 void TestMainWindow::startsAsDesigned() {
@@ -204,6 +207,22 @@ void TestMainWindow::closingEndsTheLoop() {
     QVERIFY(f.form->testAttribute(Qt::WA_QuitOnClose));
     QVERIFY(f.form->close()); // accepted at once, no question asked
     QVERIFY(!f.form->isVisible());
+}
+
+void TestMainWindow::everyControlIsNamedForScreenReaders_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"Image1", "Image2", "Label1", "Button1", "Button2", "BtnCopy"})
+        QTest::newRow(name) << name;
+}
+
+void TestMainWindow::everyControlIsNamedForScreenReaders() {
+    QFETCH(QString, name);
+    FormFixture f;
+    auto* control = f.get<QWidget>(name.toLatin1().constData());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    QVERIFY(accessible);
+    QVERIFY(!accessible->text(QAccessible::Name).isEmpty());
+    QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
 }
 
 LUMVEX_WIDGET_TEST_MAIN(TestMainWindow)
