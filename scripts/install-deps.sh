@@ -9,7 +9,7 @@ build_packages=(g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-
                 fonts-ipafont-gothic qt6-wayland)
 test_packages=(xvfb xauth openbox x11-utils xclip xdotool imagemagick file clang
                libclang-rt-14-dev desktop-file-utils appstream lintian dpkg-dev
-               weston wl-clipboard)
+               weston wl-clipboard faketime)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-build}" == test ]]; then
