@@ -9,7 +9,6 @@ class TLabel : public QLabel {
 public:
     explicit TLabel(QWidget* parent = nullptr);
 
-    QString Caption() const { return text(); }
     void setCaption(const QString& caption);
 
 protected:
